@@ -58,6 +58,9 @@ bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
     case WM_PAINT:
         return OnPaint();
+    case WM_SETTEXT:
+        result = TRUE;
+        return OnSetText(lParam);
     case WM_SYSCOMMAND:
         return OnSysCommand(static_cast<UINT>(wParam), lParam);
     case WM_QUERYDRAGICON:

@@ -34,6 +34,7 @@ public:
         return ::SendMessageA(m_hWnd, msg, wParam, lParam);
     }
     BOOL GetClientRect(RECT* rect) const { return ::GetClientRect(m_hWnd, rect); }
+    BOOL Invalidate(BOOL erase = TRUE) { return ::InvalidateRect(m_hWnd, nullptr, erase); }
     HMENU GetSystemMenu(BOOL revert) const { return ::GetSystemMenu(m_hWnd, revert); }
     HICON SetIcon(HICON icon, BOOL big)
     {
@@ -63,6 +64,9 @@ protected:
 
     virtual bool OnCommand(UINT id, UINT code);
     virtual bool OnPaint() { return false; }
+    // `text` is in the window's own character set (wide for the system's
+    // control classes, whatever the caller used).
+    virtual bool OnSetText(LPARAM /*text*/) { return false; }
     virtual bool OnSysCommand(UINT id, LPARAM lParam);
     virtual HICON OnQueryDragIcon() { return nullptr; }
     // Default: the colours and brush that DefWindowProc chooses.

@@ -12,8 +12,10 @@ cmake --preset x86_64 >/dev/null
 cmake --build --preset x86_64
 
 export WINEPREFIX=$PWD/out/wineprefix
+# A session left from another display would serve this run's programs.
+[ -d "$WINEPREFIX" ] && /usr/lib/wine/wineserver -k 2>/dev/null || true
 displayfile=$(mktemp)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$displayfile" 2>/dev/null &
+Xvfb -displayfd 5 -screen 0 2560x1600x24 -nolisten tcp 5>"$displayfile" 2>/dev/null &
 xvfb=$!
 cleanup() {
   /usr/lib/wine/wineserver -k 2>/dev/null || true

@@ -16,3 +16,13 @@ bool CPageLabel::OnPaint()
     dc.RestoreDC(saved);
     return true;
 }
+
+bool CPageLabel::OnSetText(LPARAM text)
+{
+    if (::IsWindowUnicode(m_hWnd))
+        ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, text);
+    else
+        ::DefWindowProcA(m_hWnd, WM_SETTEXT, 0, text);
+    Invalidate();
+    return true;
+}

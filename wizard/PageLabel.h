@@ -12,4 +12,7 @@ public:
 
 protected:
     bool OnPaint() override;
+    // Stores the text and repaints through OnPaint: the static control's own
+    // repaint on a text change would draw it in the dialog's colours.
+    bool OnSetText(LPARAM text) override;
 };

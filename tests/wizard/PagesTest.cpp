@@ -39,6 +39,30 @@ COLORREF ScreenPixel(HWND window, int x, int y)
     return color;
 }
 
+// The label shows only white and black-to-grey text pixels, some of them dark.
+void ExpectBlackOnWhite(HWND label)
+{
+    RECT rect;
+    GetClientRect(label, &rect);
+    int dark = 0, white = 0, other = 0, all = 0;
+    for (int y = 0; y < rect.bottom; y += 2)
+        for (int x = 0; x < rect.right; ++x, ++all) {
+            COLORREF c = ScreenPixel(label, x, y);
+            int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+            if (r != g || g != b)
+                ++other;
+            else if (r == 255)
+                ++white;
+            else if (r < 100)
+                ++dark;
+        }
+    EXPECT_GT(dark, 50);
+    EXPECT_EQ(0, other);
+    EXPECT_GT(white, all * 3 / 4) << "the background is not white";
+    EXPECT_EQ(RGB(255, 255, 255), ScreenPixel(label, rect.right - 1, rect.bottom - 1));
+    EXPECT_EQ(RGB(255, 255, 255), ScreenPixel(label, 0, rect.bottom - 1));
+}
+
 TEST(WizardPages, WelcomePageOffersOnlyNextAndHidesTheMakerLabel)
 {
     Deploy run;
@@ -229,23 +253,22 @@ TEST(WizardPages, SidePicturePageDrawsThePictureAndLabelsBlackOnWhite)
     // White to its right.
     EXPECT_EQ(RGB(255, 255, 255), ScreenPixel(welcome, size.bmWidth + 4, 4));
 
-    // A label: only white and black-to-grey text pixels, some of them dark.
-    HWND label = GetDlgItem(welcome, IDC_PAGE_TEXT);
-    RECT rect;
-    GetClientRect(label, &rect);
-    int dark = 0, other = 0;
-    for (int y = 0; y < rect.bottom; y += 2)
-        for (int x = 0; x < rect.right; ++x) {
-            COLORREF c = ScreenPixel(label, x, y);
-            int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
-            if (r != g || g != b)
-                ++other;
-            else if (r < 100)
-                ++dark;
-        }
-    EXPECT_GT(dark, 50);
-    EXPECT_EQ(0, other);
-    EXPECT_EQ(RGB(255, 255, 255), ScreenPixel(label, rect.right - 1, rect.bottom - 1));
+    ExpectBlackOnWhite(GetDlgItem(welcome, IDC_PAGE_TEXT));
+}
+
+TEST(WizardPages, ReplacedDonePageTextIsStillDrawnBlackOnWhite)
+{
+    Deploy run;
+    ASSERT_TRUE(run.frame);
+    BringToCorner(run.frame);
+    run.ui->Invoke([&] {
+        run.wizard->m_nOutcome = Interrupted;
+        run.wizard->SetActivePage(run.wizard->GetPageCount() - 1);
+        UpdateWindow(run.frame);
+    });
+    HWND label = GetDlgItem(DonePage(run), IDC_PAGE_TEXT);
+    run.ui->Invoke([&] { RedrawWindow(label, nullptr, nullptr, RDW_UPDATENOW); });
+    ExpectBlackOnWhite(label);
 }
 
 TEST(WizardPages, BannerPageDrawsThePictureTopRightAboveAnEtchedLine)

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds OrvDeploy and starts it under Wine in a demo prefix of its own.
+# With DISPLAY set, the wizard opens on that display for you to use.
+# Without one, it runs on a virtual display: a walk through the pages saves
+# a picture of each into out/demo/screenshots, and the program exits.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+tools/setup.sh
+
+cmake --preset i686 >/dev/null
+cmake --build --preset i686
+cmake --preset x86_64 >/dev/null
+cmake --build --preset x86_64 --target OrvDeploy DemoWalk
+
+# This machine runs 64-bit Windows code only, so the demo runs the x86_64
+# build of the same sources; out/i686/OrvDeploy.exe is the product.
+program=$PWD/out/x86_64/OrvDeploy.exe
+export WINEPREFIX=$PWD/out/demo/wineprefix
+mkdir -p "$(dirname "$WINEPREFIX")"
+[ -d "$WINEPREFIX" ] && /usr/lib/wine/wineserver -k 2>/dev/null || true
+
+snapshot() { cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" 2>/dev/null | grep -v '^#time' || true; }
+
+if [ -n "${DISPLAY:-}" ]; then
+  tools/winerun.sh "$program" "$@"
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  exit 0
+fi
+
+shots=$PWD/out/demo/screenshots
+rm -rf "$shots"
+mkdir -p "$shots"
+displayfile=$(mktemp)
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$displayfile" 2>/dev/null &
+xvfb=$!
+cleanup() {
+  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  kill "$xvfb" 2>/dev/null || true
+  wait "$xvfb" 2>/dev/null || true
+  rm -f "$displayfile"
+}
+trap cleanup EXIT
+for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+export DISPLAY=":$(head -n1 "$displayfile")"
+
+tools/winerun.sh cmd /c exit
+before=$(mktemp)
+snapshot >"$before"
+# A virtual desktop: Wine draws the windows' title bars itself.
+tools/winerun.sh explorer /desktop=OrvDeploy,800x600 out/x86_64/tests/DemoWalk.exe \
+  "$(printf 'Z:%s' "$program" | tr / '\\')" "$(printf 'Z:%s' "$shots" | tr / '\\')" >/dev/null
+for bmp in "$shots"/*.bmp; do
+  convert "$bmp" "${bmp%.bmp}.png" && rm "$bmp"
+done
+echo "demo: screenshots of each step in $shots:"
+ls -1 "$shots"
+echo "demo: what the run changed in the demo machine's registry:"
+diff <(grep -v '^#time' "$before") <(snapshot) | grep -E '^[<>] \[' | grep -E 'Velmora|DevStudio|VisualStudio|Environment' || echo "  nothing"
+rm -f "$before"
