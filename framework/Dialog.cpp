@@ -104,21 +104,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
         LRESULT result;
         if (!dialog->Dispatch(msg, wParam, lParam, result))
             return FALSE;
-        switch (msg) {
         // These messages return their result directly from a dialog procedure.
-        case WM_CTLCOLORMSGBOX:
-        case WM_CTLCOLOREDIT:
-        case WM_CTLCOLORLISTBOX:
-        case WM_CTLCOLORBTN:
-        case WM_CTLCOLORDLG:
-        case WM_CTLCOLORSCROLLBAR:
-        case WM_CTLCOLORSTATIC:
-        case WM_QUERYDRAGICON:
+        if (IsCtlColorMessage(msg) || msg == WM_QUERYDRAGICON)
             return static_cast<INT_PTR>(result);
-        default:
-            ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
-            return TRUE;
-        }
+        ::SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+        return TRUE;
     } catch (...) {
         // No exception may cross the system's dialog procedure; the message
         // is left to the dialog manager.

@@ -53,6 +53,12 @@ HBRUSH CWnd::OnCtlColor(CDC* dc, CWnd* control, UINT type)
 bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     result = 0;
+    if (IsCtlColorMessage(msg)) {
+        CDC dc(reinterpret_cast<HDC>(wParam));
+        CWnd control(reinterpret_cast<HWND>(lParam));
+        result = reinterpret_cast<LRESULT>(OnCtlColor(&dc, &control, msg - WM_CTLCOLORMSGBOX));
+        return true;
+    }
     switch (msg) {
     case WM_COMMAND:
         return OnCommand(LOWORD(wParam), HIWORD(wParam));
@@ -66,18 +72,6 @@ bool CWnd::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
     case WM_QUERYDRAGICON:
         result = reinterpret_cast<LRESULT>(OnQueryDragIcon());
         return result != 0;
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        CDC dc(reinterpret_cast<HDC>(wParam));
-        CWnd control(reinterpret_cast<HWND>(lParam));
-        result = reinterpret_cast<LRESULT>(OnCtlColor(&dc, &control, msg - WM_CTLCOLORMSGBOX));
-        return true;
-    }
     default:
         return false;
     }

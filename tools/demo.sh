@@ -5,6 +5,7 @@
 # a picture of each into out/demo/screenshots, and the program exits.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+. tools/display.sh
 tools/setup.sh
 
 cmake --preset i686 >/dev/null
@@ -17,31 +18,20 @@ cmake --build --preset x86_64 --target OrvDeploy DemoWalk
 program=$PWD/out/x86_64/OrvDeploy.exe
 export WINEPREFIX=$PWD/out/demo/wineprefix
 mkdir -p "$(dirname "$WINEPREFIX")"
-[ -d "$WINEPREFIX" ] && /usr/lib/wine/wineserver -k 2>/dev/null || true
+end_wine_session
 
 snapshot() { cat "$WINEPREFIX/system.reg" "$WINEPREFIX/user.reg" 2>/dev/null | grep -v '^#time' || true; }
 
 if [ -n "${DISPLAY:-}" ]; then
   tools/winerun.sh "$program" "$@"
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
+  end_wine_session
   exit 0
 fi
 
 shots=$PWD/out/demo/screenshots
 rm -rf "$shots"
 mkdir -p "$shots"
-displayfile=$(mktemp)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$displayfile" 2>/dev/null &
-xvfb=$!
-cleanup() {
-  /usr/lib/wine/wineserver -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-  rm -f "$displayfile"
-}
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
-export DISPLAY=":$(head -n1 "$displayfile")"
+start_virtual_display 1280x1024x24
 
 tools/winerun.sh cmd /c exit
 before=$(mktemp)

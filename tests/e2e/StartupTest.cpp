@@ -12,31 +12,12 @@ const char* const kTitle = "Velmora Software Deployment Wizard";
 
 std::string Program() { return HostPath(ORV_TEST_BUILD_DIR "/OrvDeploy.exe"); }
 
-// A visible top-level dialog of process `pid` with the program's title that
-// satisfies `test`.
+// A dialog of process `pid` with the program's title that passes `test`.
 HWND FindDialog(DWORD pid, const std::function<bool(HWND)>& test)
 {
-    struct Search {
-        DWORD pid;
-        const std::function<bool(HWND)>* test;
-        HWND found;
-    } search{pid, &test, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(hwnd, &owner);
-            char name[16] = "";
-            GetClassNameA(hwnd, name, sizeof(name));
-            if (owner == s->pid && strcmp(name, "#32770") == 0 && IsWindowVisible(hwnd) &&
-                WindowText(hwnd) == kTitle && (*s->test)(hwnd)) {
-                s->found = hwnd;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindProcessWindow(pid, [&](HWND hwnd) {
+        return ClassName(hwnd) == "#32770" && WindowText(hwnd) == kTitle && test(hwnd);
+    });
 }
 
 bool IsWizard(HWND dialog) { return GetDlgItem(dialog, IDC_NEXT) != nullptr; }
@@ -85,23 +66,6 @@ void CancelAndFinish(ProgramRun& run, HWND wizard)
     PostClick(wizard, IDC_FINISH);
     EXPECT_EQ(0, run.Wait());
 }
-
-class TitledWindow {
-public:
-    explicit TitledWindow(const char* title)
-        : m_hwnd(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", title, WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr)) {}
-    ~TitledWindow() { Close(); }
-    void Close()
-    {
-        if (m_hwnd)
-            DestroyWindow(m_hwnd);
-        m_hwnd = nullptr;
-    }
-
-private:
-    HWND m_hwnd;
-};
 
 TEST(Startup, SwitchesChooseTheRunMode)
 {

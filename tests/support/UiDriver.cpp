@@ -227,25 +227,19 @@ std::vector<MessageBoxRecorder::Box> MessageBoxRecorder::Boxes() const
     return m_boxes;
 }
 
-struct ProcessWindowSearch {
-    DWORD pid;
-    const char* className;
-    const char* caption;
-    HWND found;
-};
-
-HWND FindProcessWindow(DWORD pid, const char* className, const char* caption)
+HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& test)
 {
-    ProcessWindowSearch search{pid, className, caption, nullptr};
+    struct Search {
+        DWORD pid;
+        const std::function<bool(HWND)>* test;
+        HWND found;
+    } search{pid, &test, nullptr};
     EnumWindows(
         [](HWND hwnd, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<ProcessWindowSearch*>(param);
+            auto* s = reinterpret_cast<Search*>(param);
             DWORD owner = 0;
             GetWindowThreadProcessId(hwnd, &owner);
-            char name[64] = "";
-            GetClassNameA(hwnd, name, sizeof(name));
-            if (owner == s->pid && IsWindowVisible(hwnd) && (!s->className || strcmp(name, s->className) == 0) &&
-                (!s->caption || WindowText(hwnd) == s->caption)) {
+            if (owner == s->pid && IsWindowVisible(hwnd) && (*s->test)(hwnd)) {
                 s->found = hwnd;
                 return FALSE;
             }
@@ -253,6 +247,24 @@ HWND FindProcessWindow(DWORD pid, const char* className, const char* caption)
         },
         reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::string ClassName(HWND window)
+{
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof(name));
+    return name;
+}
+
+TitledWindow::TitledWindow(const char* title, bool visible)
+    : m_hwnd(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", title, WS_POPUP | (visible ? WS_VISIBLE : 0), 0, 0, 10,
+                             10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
+
+void TitledWindow::Close()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+    m_hwnd = nullptr;
 }
 
 std::string MessageBoxText(HWND box)

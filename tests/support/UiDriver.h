@@ -80,9 +80,25 @@ private:
     std::vector<std::pair<int, std::function<void()>>> m_answers;
 };
 
-// A top-level window of process `pid` of class `className` (any class when
-// null) and caption `caption` (any when null), or NULL.
-HWND FindProcessWindow(DWORD pid, const char* className, const char* caption);
+// The first visible top-level window of process `pid` that passes `test`.
+HWND FindProcessWindow(DWORD pid, const std::function<bool(HWND)>& test);
+std::string ClassName(HWND window);
+
+// A top-level window with a title, as another program's window would show
+// in the window list; destroyed with the object.
+class TitledWindow {
+public:
+    explicit TitledWindow(const char* title, bool visible = true);
+    ~TitledWindow() { Close(); }
+    TitledWindow(const TitledWindow&) = delete;
+    TitledWindow& operator=(const TitledWindow&) = delete;
+
+    void Close();
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd;
+};
 // The text of a real message box (its longest static text).
 std::string MessageBoxText(HWND box);
 

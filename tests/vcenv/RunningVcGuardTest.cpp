@@ -8,25 +8,6 @@
 
 namespace {
 
-// A top-level window with a title, destroyed with the object.
-class TitledWindow {
-public:
-    explicit TitledWindow(const char* title, bool visible = true)
-        : m_hwnd(CreateWindowExA(WS_EX_TOOLWINDOW, "STATIC", title, WS_POPUP | (visible ? WS_VISIBLE : 0), 0,
-                                 0, 10, 10, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr)) {}
-    ~TitledWindow() { Close(); }
-    void Close()
-    {
-        if (m_hwnd)
-            DestroyWindow(m_hwnd);
-        m_hwnd = nullptr;
-    }
-    HWND Handle() const { return m_hwnd; }
-
-private:
-    HWND m_hwnd;
-};
-
 TEST(RunningVcGuard, NoIdeWindowMeansNoMessageAndGoOn)
 {
     MessageBoxRecorder boxes;
