@@ -11,15 +11,10 @@ public:
 
     int GetLength() const { return static_cast<int>(m_text.size()); }
     bool IsEmpty() const { return m_text.empty(); }
-    void Empty() { m_text.clear(); }
     operator LPCSTR() const { return m_text.c_str(); }
 
     CString& operator+=(LPCSTR text) { m_text += text ? text : ""; return *this; }
     CString& operator+=(char ch) { m_text += ch; return *this; }
-    friend CString operator+(const CString& left, LPCSTR right) { CString s(left); s += right; return s; }
-
-    bool operator==(LPCSTR other) const { return m_text == (other ? other : ""); }
-    bool operator!=(LPCSTR other) const { return !(*this == other); }
 
     // Case-sensitive search; the index of the first match or -1.
     int Find(LPCSTR sub, int start = 0) const;

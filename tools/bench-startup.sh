@@ -5,9 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/display.sh
 runs=${1:-9}
-tools/setup.sh
-cmake --preset x86_64 >/dev/null
-cmake --build --preset x86_64 --target OrvDeploy StartupBench >/dev/null
+tools/build.sh OrvDeploy StartupBench
 export WINEPREFIX=$PWD/out/bench/wineprefix
 mkdir -p "$(dirname "$WINEPREFIX")"
 end_wine_session

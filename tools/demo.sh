@@ -6,12 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/display.sh
-tools/setup.sh
-
-cmake --preset i686 >/dev/null
-cmake --build --preset i686
-cmake --preset x86_64 >/dev/null
-cmake --build --preset x86_64 --target OrvDeploy DemoWalk
+tools/build.sh OrvDeploy DemoWalk
 
 # This machine runs 64-bit Windows code only, so the demo runs the x86_64
 # build of the same sources; out/i686/OrvDeploy.exe is the product.

@@ -5,12 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/display.sh
-tools/setup.sh
-
-cmake --preset i686 >/dev/null
-cmake --build --preset i686
-cmake --preset x86_64 >/dev/null
-cmake --build --preset x86_64
+tools/build.sh
 
 export WINEPREFIX=$PWD/out/wineprefix
 # A session left from another display would serve this run's programs.
