@@ -22,15 +22,16 @@ HWND DonePage(const Deploy& run)
     return page;
 }
 
-// Moves the frame to the top left, above every other window, so the test
-// can read what it draws from the screen.
-void BringToCorner(HWND frame)
+// Has the whole frame painted anew, on its own thread, before the test
+// reads what it shows.
+template <class Run>
+void PaintNow(const Run& run)
 {
-    SetWindowPos(frame, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-    RedrawWindow(frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    run.ui->Invoke([&] { RedrawWindow(run.frame, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN); });
 }
 
-// A pixel of what the window shows, read through its own DC.
+// A pixel of what the window shows, read through its own DC (from the
+// window's own surface, whatever lies over it on the screen).
 COLORREF ScreenPixel(HWND window, int x, int y)
 {
     HDC dc = GetDC(window);
@@ -236,7 +237,7 @@ TEST(WizardPages, SidePicturePageDrawsThePictureAndLabelsBlackOnWhite)
 {
     Deploy run;
     ASSERT_TRUE(run.frame);
-    BringToCorner(run.frame);
+    PaintNow(run);
     HWND welcome = run.ActivePage();
 
     // The picture at the left, as the bitmap holds it.
@@ -260,14 +261,14 @@ TEST(WizardPages, ReplacedDonePageTextIsStillDrawnBlackOnWhite)
 {
     Deploy run;
     ASSERT_TRUE(run.frame);
-    BringToCorner(run.frame);
+    PaintNow(run);
     run.ui->Invoke([&] {
         run.wizard->m_nOutcome = Interrupted;
         run.wizard->SetActivePage(run.wizard->GetPageCount() - 1);
-        UpdateWindow(run.frame);
     });
+    // The text change's own repaint, without a full redraw after it.
     HWND label = GetDlgItem(DonePage(run), IDC_PAGE_TEXT);
-    run.ui->Invoke([&] { RedrawWindow(label, nullptr, nullptr, RDW_UPDATENOW); });
+    run.ui->Invoke([&] { UpdateWindow(label); });
     ExpectBlackOnWhite(label);
 }
 
@@ -278,7 +279,7 @@ TEST(WizardPages, BannerPageDrawsThePictureTopRightAboveAnEtchedLine)
     std::vector<std::string> log;
     WizardRun<ScriptedWizard> run(std::vector<PageScript>{banner}, &log);
     ASSERT_TRUE(run.frame);
-    BringToCorner(run.frame);
+    PaintNow(run);
     HWND page = run.ActivePage();
     RECT client;
     GetClientRect(page, &client);
