@@ -6,9 +6,5 @@ cd "$(dirname "$0")/.."
 . tools/display.sh
 runs=${1:-9}
 tools/build.sh OrvDeploy StartupBench
-export WINEPREFIX=$PWD/out/bench/wineprefix
-mkdir -p "$(dirname "$WINEPREFIX")"
-end_wine_session
-start_virtual_display 1280x1024x24
-tools/winerun.sh cmd /c exit
+start_wine_on_virtual_display "$PWD/out/bench/wineprefix" 1280x1024x24
 tools/winerun.sh out/x86_64/tests/StartupBench.exe "$(printf 'Z:%s' "$PWD/out/x86_64/OrvDeploy.exe" | tr / '\\')" "$runs"

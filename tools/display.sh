@@ -24,3 +24,13 @@ stop_virtual_display() {
   kill "$virtual_display_pid" 2>/dev/null || true
   wait "$virtual_display_pid" 2>/dev/null || true
 }
+
+# Runs Wine from the prefix $1 on a virtual display of size $2 of its own,
+# with the prefix's session started, for the tools that show windows.
+start_wine_on_virtual_display() {
+  export WINEPREFIX=$1
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  end_wine_session
+  start_virtual_display "$2"
+  tools/winerun.sh cmd /c exit
+}

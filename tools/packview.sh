@@ -6,11 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . tools/display.sh
 tools/build.sh PackView langpacks
-export WINEPREFIX=$PWD/out/packview/wineprefix
-mkdir -p "$(dirname "$WINEPREFIX")"
-end_wine_session
-start_virtual_display 1280x1024x24
-tools/winerun.sh cmd /c exit
+start_wine_on_virtual_display "$PWD/out/packview/wineprefix" 1280x1024x24
 packs=("$@")
 [ ${#packs[@]} -gt 0 ] || packs=($(cd out/x86_64/langpacks && ls *.dll | sed 's/\.dll$//'))
 for pack in "${packs[@]}"; do
